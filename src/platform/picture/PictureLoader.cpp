@@ -1,0 +1,35 @@
+#include "platform/PictureLoader.h"
+
+#include "platform/FileSystem.h"
+#include "platform/PlatformError.h"
+#include "platform/TextCompare.h"
+#include "platform/picture/BmpDecoder.h"
+
+namespace platform {
+
+namespace {
+
+// No menu picture comes near this; a larger file is refused, not read.
+constexpr std::size_t maxPictureFileBytes = 256u * 1024u * 1024u;
+
+std::string extensionOf(const std::string& path)
+{
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t separator = path.find_last_of("\\/");
+    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
+        return {};
+    return path.substr(dot);
+}
+
+} // namespace
+
+std::unique_ptr<Bitmap> loadPicture(const std::string& path)
+{
+    const std::string extension = extensionOf(path);
+    if (!equalIgnoringCase(extension, ".bmp") && !equalIgnoringCase(extension, ".dib"))
+        throw PlatformError("Cannot load picture " + path + ": unknown picture format \"" + extension + "\"");
+    const std::vector<std::uint8_t> bytes = readBinaryFile(path, maxPictureFileBytes);
+    return std::make_unique<Bitmap>(picture::decodeBmp(bytes, path));
+}
+
+} // namespace platform
