@@ -33,6 +33,8 @@ public:
     MenuItem& item(std::int32_t index) { return items_[static_cast<std::size_t>(index)]; }
     const MenuItem& item(std::int32_t index) const { return items_[static_cast<std::size_t>(index)]; }
     const std::vector<platform::Rect>& itemRects() const { return itemRects_; }
+    // Layout's: the caller keeps 0 <= index < itemCount().
+    void setItemRect(std::int32_t index, const platform::Rect& rect) { itemRects_[static_cast<std::size_t>(index)] = rect; }
 
     std::int32_t lineSpacing() const { return lineSpacing_; }
     std::int32_t marginLeft() const { return marginLeft_; }
@@ -45,6 +47,9 @@ public:
     const platform::Font& font() const { return font_; }
     std::int32_t hoverIndex() const { return hoverIndex_; }
     std::uint32_t buttonDown() const { return buttonDown_; }
+    // Pointer tracking's: the hover index is -1 or a valid index.
+    void setHoverIndex(std::int32_t index) { hoverIndex_ = index; }
+    void setButtonDown(std::uint32_t flags) { buttonDown_ = flags; }
 
     // The settings are stored as given, without any check.
     void setColorText(platform::Color color) { colorText_ = color; }

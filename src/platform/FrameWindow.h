@@ -1,11 +1,18 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/GraphicsContext.h"
+#include "platform/Point.h"
+#include "platform/Rect.h"
+#include "platform/Size.h"
 
 #include <memory>
 #include <string>
 
 namespace platform {
+
+class MouseHandler;
+class PaintHandler;
 
 // A top-level window with a title bar, a system menu and a minimise box, of
 // a size the user cannot change. It is not visible until shown.
@@ -25,8 +32,40 @@ public:
     Color frameBackgroundColor() const;
     void setFrameBackgroundColor(Color color);
 
-private:
+    // Moves and sizes the frame so that its client area is exactly `client`,
+    // given in screen coordinates.
+    void setClientRect(const Rect& client);
+    Size clientSize() const;
+    // The size of the whole frame, title bar and borders included.
+    Size outerSize() const;
+    // The frame's top-left corner on the screen.
+    Point position() const;
+    // Places the frame's top-left corner, keeping its size.
+    void moveTo(Point topLeft);
+
+    // The size of the screen (the desktop window's outer size).
+    static Size desktopSize();
+
+    // Makes the window the foreground window with the input focus.
+    void setFocus();
+    void show();
+    bool isVisible() const;
+    // Invalidates the whole window and erases its background with the
+    // frame's colour at once; the repaint follows as a paint event.
+    void refresh();
+
+    void attach(PaintHandler& handler);
+    void detach(PaintHandler& handler);
+    void attach(MouseHandler& handler);
+    void detach(MouseHandler& handler);
+
+    // A context that draws straight onto the window, outside paint events.
+    std::unique_ptr<GraphicsContext> openGraphics();
+
     struct Impl;
+    Impl& impl() { return *impl_; }
+
+private:
     std::unique_ptr<Impl> impl_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Point.h"
+#include "platform/Saturate.h"
 #include "platform/Size.h"
 
 #include <cstdint>
@@ -19,9 +20,11 @@ struct Rect {
     Point topLeft() const { return {left, top}; }
     Size size() const { return {width(), height()}; }
 
+    // The far corner is held at the 32-bit limits.
     static Rect fromPointAndSize(Point origin, Size size)
     {
-        return {origin.x, origin.y, origin.x + size.width, origin.y + size.height};
+        return {origin.x, origin.y, saturate(std::int64_t{origin.x} + size.width),
+                saturate(std::int64_t{origin.y} + size.height)};
     }
 
     friend bool operator==(const Rect&, const Rect&) = default;

@@ -25,6 +25,8 @@ public:
     TextFile& operator=(const TextFile&) = delete;
 
     bool isOpen() const;
+    // Closes the file if open and tries to open `path` in its place.
+    void open(const std::string& path);
 
     // Reads the next line into `line`. Returns false, leaving `line` with
     // whatever was read, once a read reaches the end of the file or fails.

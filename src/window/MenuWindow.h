@@ -1,6 +1,8 @@
 #pragma once
 
 #include "menu/MenuPanel.h"
+#include "window/MenuMouseHandler.h"
+#include "window/MenuPaintHandler.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 #include "platform/FrameWindow.h"
@@ -14,7 +16,9 @@
 #include <string>
 
 // The menu's one window: the background picture on the left, the column of
-// entries on the right. Building it reads the definition and lays it out.
+// entries on the right. Building it reads the definition, lays the entries
+// out, sizes the window to picture and column, centres it on the screen and
+// shows it. Afterwards only its paint and pointer events change anything.
 class MenuWindow : public platform::FrameWindow {
 public:
     static constexpr const char* defaultObjectTitle = "Corvanta";
@@ -47,14 +51,24 @@ public:
     void setBackground(const std::string& path);
     const platform::Bitmap* backgroundBitmap() const { return backgroundBitmap_.get(); }
 
+    // The area every paint fills with the background colour.
     const platform::Rect& fillRect() const { return fillRect_; }
 
     // Reads the menu definition into this window and its panel.
     void readDefinition();
 
+    // The size the client area needs: picture and column side by side, as
+    // tall as the taller of the two.
+    platform::Size contentSize() const;
+
 private:
+    void layOut();
+    void centreOnScreen();
+
     platform::Rect fillRect_;
     MenuPanel panel_;
+    MenuPaintHandler paintHandler_;
+    MenuMouseHandler mouseHandler_;
     std::unique_ptr<platform::Bitmap> backgroundBitmap_;
     platform::WindowTitle title_;
     platform::Color backgroundColor_{0, 0, 0};

@@ -1,5 +1,5 @@
-#include "BmpWriter.h"
-#include "PixelRows.h"
+#include "picture/BmpFileBuilder.h"
+#include "picture/PixelRows.h"
 
 #include "platform/PlatformError.h"
 #include "platform/picture/BmpDecoder.h"
@@ -24,7 +24,7 @@ std::vector<std::uint32_t> paletteOf(std::size_t size, std::vector<std::uint32_t
 
 struct DecodeCase {
     const char* name;
-    BmpSpec spec;
+    BmpContent content;
     PixelRows expected;
 };
 
@@ -38,7 +38,7 @@ class BmpDecodes : public testing::TestWithParam<DecodeCase> {};
 TEST_P(BmpDecodes, ToTheExpectedPixels)
 {
     const DecodeCase& c = GetParam();
-    const platform::Bitmap bitmap = decodeBmp(writeBmp(c.spec), "case.bmp");
+    const platform::Bitmap bitmap = decodeBmp(writeBmp(c.content), "case.bmp");
     EXPECT_EQ(describe(bitmap), describe(c.expected));
 }
 
@@ -109,7 +109,7 @@ const DecodeCase depthCases[] = {
      {{0x030201}}},
 };
 INSTANTIATE_TEST_SUITE_P(Depths, BmpDecodes, testing::ValuesIn(depthCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // The older headers: OS/2 1.x with 3-byte palette entries, and OS/2 2.x
 // whose colour count field may be missing altogether.
@@ -131,7 +131,7 @@ const DecodeCase os2Cases[] = {
      {{red, grey}}},
 };
 INSTANTIATE_TEST_SUITE_P(Os2, BmpDecodes, testing::ValuesIn(os2Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // How the colour count and the pixel data offset place the palette and the
 // pixels, including offsets that cannot be right.
@@ -144,7 +144,7 @@ const DecodeCase placementCases[] = {
      {.width = 2, .bitCount = 1, .palette = paletteOf(5, {red, green}), .pixels = paddedRows({{0x40}})},
      {{red, green}}},
     {"PaletteOfDeepPictureIsSkipped",
-     {.width = 1, .bitCount = 24, .palette = {red, green}, .pixelOffset = 0, .pixels = paddedRows({{0xff, 0, 0}})},
+     {.width = 1, .bitCount = 24, .palette = {red, green}, .pixels = paddedRows({{0xff, 0, 0}}), .pixelOffset = 0},
      {{blue}}},
     {"ZeroOffsetMeansAfterThePalette",
      {.width = 2, .bitCount = 8, .palette = {red, green}, .pixels = paddedRows({{1, 0}}), .pixelOffset = 0},
@@ -169,7 +169,7 @@ const DecodeCase placementCases[] = {
      {{red}, {blue}}},
 };
 INSTANTIATE_TEST_SUITE_P(Placement, BmpDecodes, testing::ValuesIn(placementCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(BmpDecoder, KeepsTheDimensionsOfAWideAndAFlatPicture)
 {

@@ -23,6 +23,10 @@ void reset()
     HeadlessSession& session = HeadlessSession::instance();
     session.answers.clear();
     session.boxes.clear();
+    session.events.clear();
+    session.screenSize = HeadlessSession::defaultScreenSize;
+    session.dpi = HeadlessSession::defaultDpi;
+    useTestFace(0, 0, {});
 }
 
 } // namespace platform::headless

@@ -113,6 +113,27 @@ void readDimensions(const InfoHeader& header, BmpLayout& layout)
     layout.topDown = header.height < 0;
 }
 
+// Refuses the methods this decoder does not know, whatever the depth: a
+// bitmap that wraps a JPEG or PNG picture gives 0 bits per pixel. OS/2 2.x
+// gives codes 3 and 4 other meanings: always in an OS/2 header, and in a
+// 40-byte header for the pairings only OS/2 uses (Huffman on 1 bit per pixel,
+// run-length on 24 bits per pixel).
+void refuseUnknownCompression(const InfoHeader& header)
+{
+    const bool os2 = header.kind == HeaderKind::Os2;
+    const bool windows3 = header.size == infoHeaderSize;
+    if (header.compression == codeOs2Huffman && (os2 || (windows3 && header.bitCount == 1)))
+        throw BmpFormatError("OS/2 Huffman compression is not supported");
+    if (header.compression == codeOs2Rle24 && (os2 || (windows3 && header.bitCount == 24)))
+        throw BmpFormatError("OS/2 24-bit run-length compression is not supported");
+    if (header.compression == codeJpeg)
+        throw BmpFormatError("bitmaps holding a JPEG picture are not supported");
+    if (header.compression == codePng)
+        throw BmpFormatError("bitmaps holding a PNG picture are not supported");
+    if (header.compression > codeAlphaBitFields)
+        throw BmpFormatError("unknown compression method " + std::to_string(header.compression));
+}
+
 void readBitsPerPixel(const InfoHeader& header, BmpLayout& layout)
 {
     switch (header.bitCount) {
@@ -131,17 +152,10 @@ void requireBits(const BmpLayout& layout, unsigned bits, const char* method)
                              std::to_string(layout.bitsPerPixel));
 }
 
+// Takes a known method and checks that it suits the depth and row order.
 void readCompression(const InfoHeader& header, BmpLayout& layout)
 {
-    if (header.kind == HeaderKind::Os2 && header.compression == codeOs2Huffman)
-        throw BmpFormatError("OS/2 Huffman compression is not supported");
-    if (header.kind == HeaderKind::Os2 && header.compression == codeOs2Rle24)
-        throw BmpFormatError("OS/2 24-bit run-length compression is not supported");
-
     switch (header.compression) {
-    case codeRgb:
-        layout.compression = BmpCompression::None;
-        return;
     case codeRle8:
         requireBits(layout, 8, "8-bit run-length compression");
         layout.compression = BmpCompression::RunLength8;
@@ -157,12 +171,9 @@ void readCompression(const InfoHeader& header, BmpLayout& layout)
                                  std::to_string(layout.bitsPerPixel));
         layout.compression = BmpCompression::BitFields;
         return;
-    case codeJpeg:
-        throw BmpFormatError("bitmaps holding a JPEG picture are not supported");
-    case codePng:
-        throw BmpFormatError("bitmaps holding a PNG picture are not supported");
-    default:
-        throw BmpFormatError("unknown compression method " + std::to_string(header.compression));
+    default: // uncompressed: every other code was refused before
+        layout.compression = BmpCompression::None;
+        return;
     }
     // Run-length data always fills the rows from the bottom up.
     if (layout.topDown)
@@ -232,10 +243,10 @@ void locatePaletteAndPixels(const BmpBytes& file, const InfoHeader& header, std:
     } else if (pixelOffsetField < paletteEnd) {
         palette.entries = std::min(palette.entries, (pixelOffsetField - palette.offset) / palette.entrySize);
     }
+    file.require(palette.offset, palette.entries * palette.entrySize, "the palette");
     if (layout.pixelOffset > file.size())
         throw BmpFormatError("the pixel data offset " + std::to_string(layout.pixelOffset) +
                              " lies past the end of the file (" + std::to_string(file.size()) + " bytes)");
-    file.require(palette.offset, palette.entries * palette.entrySize, "the palette");
 }
 
 } // namespace
@@ -246,6 +257,7 @@ BmpLayout readBmpLayout(const BmpBytes& file)
     const InfoHeader header = readInfoHeader(file);
     BmpLayout layout;
     readDimensions(header, layout);
+    refuseUnknownCompression(header);
     readBitsPerPixel(header, layout);
     readCompression(header, layout);
     const std::uint64_t maskBytes = readMasks(file, header, layout);

@@ -103,6 +103,13 @@ struct TextFile::Impl {
 TextFile::TextFile(const std::string& path)
     : impl_(std::make_unique<Impl>())
 {
+    open(path);
+}
+
+void TextFile::open(const std::string& path)
+{
+    close();
+    impl_->carriageReturnPending = false;
     impl_->file = posix::openRegularFile(posix::resolveDiscPath(path));
     if (impl_->file)
         impl_->detectEncoding();

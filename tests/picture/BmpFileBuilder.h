@@ -31,20 +31,22 @@ inline constexpr std::uint32_t rle4 = 2;
 inline constexpr std::uint32_t bitFields = 3;
 inline constexpr std::uint32_t alphaBitFields = 6;
 
-struct BmpSpec {
+// What a bitmap file holds, field by field.
+struct BmpContent {
     Header header = Header::Info;
     std::int32_t width = 1;
     std::int32_t height = 1; // negative for rows from the top down
     std::uint16_t bitCount = 24;
     std::uint32_t compression = rgb;
-    std::vector<std::uint32_t> palette; // 0xRRGGBB each
+    std::vector<std::uint32_t> palette{}; // 0xRRGGBB each
     // The header's colour count; the palette's size unless given.
-    std::optional<std::uint32_t> coloursUsed;
-    // Written inside headers of 52 bytes and more, after a 40-byte header.
-    std::vector<std::uint32_t> masks;
-    Bytes pixels;
+    std::optional<std::uint32_t> coloursUsed{};
+    // Written inside the Windows headers of 52 bytes and more, or after a
+    // 40-byte header.
+    std::vector<std::uint32_t> masks{};
+    Bytes pixels{};
     // The file header's pixel data offset; right after the palette unless given.
-    std::optional<std::uint32_t> pixelOffset;
+    std::optional<std::uint32_t> pixelOffset{};
 };
 
 class ByteSink {
@@ -66,62 +68,62 @@ public:
     Bytes bytes;
 };
 
-inline Bytes bitmapHeader(const BmpSpec& spec)
+inline Bytes bitmapHeader(const BmpContent& content)
 {
-    const auto size = static_cast<std::uint32_t>(spec.header);
+    const auto size = static_cast<std::uint32_t>(content.header);
     ByteSink out;
     out.u32(size);
-    if (spec.header == Header::Core) {
-        out.u16(static_cast<std::uint32_t>(spec.width));
-        out.u16(static_cast<std::uint32_t>(spec.height));
+    if (content.header == Header::Core) {
+        out.u16(static_cast<std::uint32_t>(content.width));
+        out.u16(static_cast<std::uint32_t>(content.height));
         out.u16(1);
-        out.u16(spec.bitCount);
+        out.u16(content.bitCount);
         return out.bytes;
     }
-    out.u32(static_cast<std::uint32_t>(spec.width));
-    out.u32(static_cast<std::uint32_t>(spec.height));
+    out.u32(static_cast<std::uint32_t>(content.width));
+    out.u32(static_cast<std::uint32_t>(content.height));
     out.u16(1);
-    out.u16(spec.bitCount);
-    if (spec.header == Header::Os2Short)
+    out.u16(content.bitCount);
+    if (content.header == Header::Os2Short)
         return out.bytes;
-    out.u32(spec.compression);
-    out.u32(static_cast<std::uint32_t>(spec.pixels.size()));
+    out.u32(content.compression);
+    out.u32(static_cast<std::uint32_t>(content.pixels.size()));
     out.u32(2835); // 72 dots per inch
     out.u32(2835);
-    out.u32(spec.coloursUsed.value_or(static_cast<std::uint32_t>(spec.palette.size())));
+    out.u32(content.coloursUsed.value_or(static_cast<std::uint32_t>(content.palette.size())));
     out.u32(0);
-    if (size >= 52 && spec.header != Header::Os2) {
+    if (size >= 52 && content.header != Header::Os2) {
         for (std::size_t i = 0; i < 3; ++i)
-            out.u32(i < spec.masks.size() ? spec.masks[i] : 0);
+            out.u32(i < content.masks.size() ? content.masks[i] : 0);
     }
     out.zeros(size - out.bytes.size());
     return out.bytes;
 }
 
-inline Bytes writeBmp(const BmpSpec& spec)
+inline Bytes writeBmp(const BmpContent& content)
 {
     ByteSink body;
-    body.append(bitmapHeader(spec));
-    if (spec.header == Header::Info) {
-        for (const std::uint32_t mask : spec.masks)
+    body.append(bitmapHeader(content));
+    if (content.header == Header::Info) {
+        for (const std::uint32_t mask : content.masks)
             body.u32(mask);
     }
-    for (const std::uint32_t colour : spec.palette) {
+    for (const std::uint32_t colour : content.palette) {
         body.u8(colour);
         body.u8(colour >> 8);
         body.u8(colour >> 16);
-        if (spec.header != Header::Core)
+        if (content.header != Header::Core)
             body.u8(0);
     }
     const auto offset = static_cast<std::uint32_t>(14 + body.bytes.size());
-    body.append(spec.pixels);
+    body.append(content.pixels);
 
     ByteSink file;
     file.u8('B');
     file.u8('M');
     file.u32(static_cast<std::uint32_t>(14 + body.bytes.size()));
     file.u32(0);
-    file.u32(spec.pixelOffset.value_or(offset));
+    file.u32(content.pixelOffset.value_or(offset));
     file.append(body.bytes);
     return file.bytes;
 }

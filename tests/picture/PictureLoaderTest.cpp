@@ -1,0 +1,113 @@
+#include "picture/PixelRows.h"
+
+#include "support/TempFolder.h"
+
+#include "platform/PictureLoader.h"
+#include "platform/PlatformError.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace bmp_test;
+using platform::loadPicture;
+
+const std::string fixtureFolder = std::string(AUTOPLAY_FIXTURES) + "/bmp";
+
+std::string fixture(const std::string& name)
+{
+    return fixtureFolder + "/" + name;
+}
+
+std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// The picture that every good file in the fixture folder holds; see
+// make_fixtures.py there.
+const PixelRows fixturePicture = {
+    {red, red, green, blue, white},
+    {black, green, green, green, blue},
+    {white, blue, red, black, red},
+};
+
+class FixtureFile : public testing::TestWithParam<const char*> {};
+
+TEST_P(FixtureFile, LoadsTheSamePicture)
+{
+    const auto bitmap = loadPicture(fixture(GetParam()));
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(describe(*bitmap), describe(fixturePicture));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bmp, FixtureFile,
+                         testing::Values("rgb24.bmp", "bgrx32_top_down.bmp", "rgb565_v5.bmp", "pal8_rle8.bmp",
+                                         "pal4_rle4.bmp", "pal4_os2.bmp"),
+                         [](const auto& testCase) {
+                             std::string name = testCase.param;
+                             return name.substr(0, name.find('.'));
+                         });
+
+// Expects loading `path` to raise a PlatformError whose text names the path
+// and contains `reason`.
+void expectRefused(const std::string& path, const std::string& reason)
+{
+    try {
+        loadPicture(path);
+        FAIL() << path << " loaded without an error";
+    } catch (const platform::PlatformError& error) {
+        const std::string text = error.what();
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+        EXPECT_NE(text.find(reason), std::string::npos) << text;
+    }
+}
+
+TEST(PictureLoader, RefusesATruncatedFileNamingIt)
+{
+    expectRefused(fixture("truncated.bmp"), "the file is truncated in the pixel data");
+}
+
+TEST(PictureLoader, RefusesAMissingFileNamingIt)
+{
+    const testing_support::TempFolder folder;
+    expectRefused((folder.path() / "missing.bmp").string(), "missing.bmp");
+}
+
+TEST(PictureLoader, RefusesOtherExtensionsNamingTheFile)
+{
+    const testing_support::TempFolder folder;
+    const std::string bitmap = contentOf(fixture("rgb24.bmp"));
+    for (const char* name : {"start.gif", "start.png", "start.bmp.txt", "start", "bmp", "folder.bmp/start"}) {
+        SCOPED_TRACE(name);
+        expectRefused(folder.write(name, bitmap).string(), "unknown picture format");
+    }
+}
+
+TEST(PictureLoader, AcceptsBitmapExtensionsInAnyCase)
+{
+    const testing_support::TempFolder folder;
+    const std::string bitmap = contentOf(fixture("rgb24.bmp"));
+    for (const char* name : {"START.BMP", "start.Bmp", "start.dib", "START.DIB"}) {
+        SCOPED_TRACE(name);
+        const auto loaded = loadPicture(folder.write(name, bitmap).string());
+        ASSERT_NE(loaded, nullptr);
+        EXPECT_EQ(describe(*loaded), describe(fixturePicture));
+    }
+}
+
+TEST(PictureLoader, RefusesAnEmptyFileNamingIt)
+{
+    const testing_support::TempFolder folder;
+    expectRefused(folder.write("empty.bmp", "").string(), "the file is empty");
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+// A program for the launch tests: appends what it was started with to the
+// file named by AUTOPLAY_RECORD: a line "run", its working directory, its
+// own name as started (argv[0]), then one line per further argument, and a
+// line "end".
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+int main(int argc, char** argv)
+{
+    const char* record = std::getenv("AUTOPLAY_RECORD");
+    if (!record)
+        return 1;
+    std::ofstream out(record, std::ios::app);
+    out << "run\n" << std::filesystem::current_path().string() << "\n";
+    for (int i = 0; i < argc; ++i)
+        out << argv[i] << "\n";
+    out << "end\n";
+    return 0;
+}
