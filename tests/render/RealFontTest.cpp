@@ -132,6 +132,32 @@ TEST(RealFontTest, WidthsAreSumsOfAdvancesWithoutKerning)
               FontMetrics(dejaVu(10), 96).textWidth(text));
 }
 
+TEST(RealFontTest, DrawingMovesOnByTheMeasuredAdvances)
+{
+    // The letters stand apart, so drawing them one by one at the measured
+    // positions must give the same pixels as drawing them together.
+    const std::string pieces[] = {"l", "I", "l", "H"};
+    for (const std::int32_t weight : {Font::normalWeight, Font::boldWeight}) {
+        const Font font = dejaVu(10, weight);
+        Framebuffer together(80, 20, paper);
+        SoftwareContext togetherContext(together, 96);
+        togetherContext.setFont(font);
+        togetherContext.drawText({2, 2}, "lIlH");
+
+        Framebuffer apart(80, 20, paper);
+        SoftwareContext apartContext(apart, 96);
+        apartContext.setFont(font);
+        const FontMetrics metrics(font, 96);
+        std::int32_t x = 2;
+        for (const std::string& piece : pieces) {
+            apartContext.drawText({x, 2}, piece);
+            x += metrics.textWidth(piece);
+        }
+        EXPECT_EQ(x - 2, metrics.textWidth("lIlH"));
+        EXPECT_EQ(apart.visible(), together.visible()) << weight;
+    }
+}
+
 TEST(RealFontTest, MadeUpBoldIsWiderInMeasuringAndDrawing)
 {
     FaceSource source = findFace("DejaVu Sans", Font::normalWeight, false);

@@ -112,6 +112,11 @@ FreeTypeFace::FreeTypeFace(std::shared_ptr<const FreeTypeLibrary> library, const
                             std::to_string(pixels) + " pixels");
     }
     emboldenStrength_ = static_cast<FT_Pos>(pixels) * 64 / 24;
+    // A symbol font (Wingdings, Symbol) has no Unicode map, only the
+    // Windows symbol one; FreeType then leaves the face without a map.
+    if (face_->charmap == nullptr || face_->charmap->encoding != FT_ENCODING_UNICODE) {
+        symbolMap_ = FT_Select_Charmap(face_, FT_ENCODING_MS_SYMBOL) == 0;
+    }
 }
 
 FreeTypeFace::~FreeTypeFace()
@@ -124,7 +129,12 @@ std::int32_t FreeTypeFace::load(char32_t character) const
     FT_GlyphSlot slot = face_->glyph;
     // A character the face lacks loads glyph 0, the face's own sign for a
     // missing character, as Windows draws it.
-    const FT_UInt index = FT_Get_Char_Index(face_, character);
+    FT_UInt index = FT_Get_Char_Index(face_, character);
+    if (index == 0 && symbolMap_ && character < 0x100) {
+        // Windows shows the character codes 0x00..0xFF of a symbol font as
+        // the glyphs that its map files under 0xF000..0xF0FF.
+        index = FT_Get_Char_Index(face_, 0xF000 + character);
+    }
     if (FT_Load_Glyph(face_, index, loadFlags) != 0) {
         return -1;
     }

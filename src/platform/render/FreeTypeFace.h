@@ -60,6 +60,7 @@ private:
     std::shared_ptr<const FreeTypeLibrary> library_;
     FT_Face face_ = nullptr;
     bool embolden_ = false;
+    bool symbolMap_ = false;
     FT_Pos emboldenStrength_ = 0; // 26.6 pixels
 
     // Advances are small and kept for every character met; pictures are
