@@ -1,6 +1,7 @@
 #include "interaction/PointerTracking.h"
 
 #include "interaction/LaunchFixture.h"
+#include "window/MenuMouseHandler.h"
 #include "support/WorkedExampleFace.h"
 
 using platform::Color;
@@ -223,4 +224,15 @@ TEST_F(DefinitionTest, WithoutEntriesThePointerChangesNothing)
     EXPECT_TRUE(platform::headless::drawnTexts(*window).empty());
     EXPECT_EQ(window->panel().hoverIndex(), -1);
     EXPECT_TRUE(messageBoxes().empty());
+}
+
+TEST_F(PointerTrackingTest, TheHandlerLeavesEveryEventToThePlatformToo)
+{
+    MenuMouseHandler handler(*window);
+    EXPECT_FALSE(handler.move({*window, overA, 0}));
+    EXPECT_FALSE(handler.button({*window, MouseButton::primary, MouseAction::down, overA, 1}));
+    EXPECT_FALSE(handler.button({*window, MouseButton::primary, MouseAction::up, overA, 0}));
+    EXPECT_FALSE(handler.button({*window, MouseButton::secondary, MouseAction::down, overA, 2}));
+    EXPECT_FALSE(handler.setCursor()) << "the window's own pointer shape stays";
+    EXPECT_EQ(launched(), (std::vector<std::string>{"one"}));
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unistd.h>
 #include <optional>
 
 namespace platform {
@@ -143,6 +144,51 @@ void FrameWindow::Impl::setSizeHints()
     hints->win_gravity = NorthWestGravity;
     ::XSetWMNormalHints(x.display(), window, hints);
     ::XFree(hints);
+}
+
+bool FrameWindow::Impl::readFrameExtents()
+{
+    ::Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = ::XGetWindowProperty(x.display(), window, x.atom("_NET_FRAME_EXTENTS"), 0, 4, False,
+                                            XA_CARDINAL, &type, &format, &count, &remaining, &data);
+    const bool found = status == Success && type == XA_CARDINAL && format == 32 && count == 4 && data;
+    if (found) {
+        const long* values = reinterpret_cast<const long*>(data);
+        for (std::size_t i = 0; i < 4; ++i)
+            extents[i] = std::clamp(values[i], 0L, 1000L);
+    }
+    if (data)
+        ::XFree(data);
+    return found;
+}
+
+// A window manager that follows the desktop conventions tells its frame's
+// size when asked, even before the window is shown; without one there is no
+// frame. Asked once, and waited for a moment at most.
+const std::array<long, 4>& FrameWindow::Impl::frameExtents()
+{
+    if (extentsKnown)
+        return extents;
+    extentsKnown = true;
+    if (readFrameExtents() || !x.hasWindowManager())
+        return extents;
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = x.atom("_NET_REQUEST_FRAME_EXTENTS");
+    request.xclient.format = 32;
+    ::XSendEvent(x.display(), x.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        ::XSync(x.display(), False);
+        if (readFrameExtents())
+            break;
+        ::usleep(10000);
+    }
+    return extents;
 }
 
 void FrameWindow::Impl::takeFocus()
@@ -310,12 +356,12 @@ Size FrameWindow::clientSize() const
     return impl_->client;
 }
 
-// The frame's decorations belong to the window manager, which tells their
-// size only once the window is shown; the window's own size stands for it
-// until then.
+// The frame's decorations belong to the window manager.
 Size FrameWindow::outerSize() const
 {
-    return impl_->client;
+    const std::array<long, 4>& extents = impl_->frameExtents();
+    return {saturate(std::int64_t{impl_->client.width} + extents[0] + extents[1]),
+            saturate(std::int64_t{impl_->client.height} + extents[2] + extents[3])};
 }
 
 Point FrameWindow::position() const

@@ -6,6 +6,7 @@
 #include "platform/render/Framebuffer.h"
 #include "platform/x11/X11Display.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct FrameWindow::Impl : x11::EventTarget {
     void onMotion(const XMotionEvent& event);
     void setSizeHints();
     void takeFocus();
+    // The window manager's frame around the client area: left, right, top,
+    // bottom. Zero without a window manager.
+    const std::array<long, 4>& frameExtents();
+    bool readFrameExtents();
 
     FrameWindow& owner;
     x11::X11Display& x;
@@ -47,6 +52,9 @@ struct FrameWindow::Impl : x11::EventTarget {
     ::Time lastPressTime = 0;
     Point lastPressPosition;
     unsigned int pressedButton = 0;
+
+    std::array<long, 4> extents{};
+    bool extentsKnown = false;
 };
 
 } // namespace platform

@@ -181,6 +181,21 @@ void X11Display::dispatchNextEvent()
         target->second->handleEvent(event);
 }
 
+bool X11Display::hasWindowManager()
+{
+    ::Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = ::XGetWindowProperty(display_, root_, atom("_NET_SUPPORTING_WM_CHECK"), 0, 1, False,
+                                            XA_WINDOW, &type, &format, &count, &remaining, &data);
+    const bool found = status == Success && type == XA_WINDOW && count == 1;
+    if (data)
+        ::XFree(data);
+    return found;
+}
+
 void X11Display::setUtf8Property(::Window window, const char* property, const std::string& text)
 {
     ::XChangeProperty(display_, window, atom(property), atom("UTF8_STRING"), 8, PropModeReplace,

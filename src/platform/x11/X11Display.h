@@ -60,6 +60,9 @@ public:
     bool quitRequested() const { return quitRequested_; }
     void requestQuit() { quitRequested_ = true; }
 
+    // True when a window manager that follows the desktop conventions runs.
+    bool hasWindowManager();
+
     // Sets a text property as UTF-8, as _NET_WM_NAME and friends are.
     void setUtf8Property(::Window window, const char* property, const std::string& text);
 
