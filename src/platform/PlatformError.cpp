@@ -4,15 +4,10 @@
 
 namespace platform {
 
-SourceLocation SourceLocation::from(const std::source_location& where)
-{
-    return SourceLocation{where.file_name(), where.function_name(), where.line()};
-}
-
-PlatformError::PlatformError(std::string text, const std::source_location& where)
+PlatformError::PlatformError(std::string text, SourceLocation where)
 {
     texts_.push_back(std::move(text));
-    locations_.push_back(SourceLocation::from(where));
+    locations_.push_back(std::move(where));
 }
 
 void PlatformError::pushText(std::string text)
@@ -20,9 +15,9 @@ void PlatformError::pushText(std::string text)
     texts_.push_back(std::move(text));
 }
 
-void PlatformError::addLocation(const std::source_location& where)
+void PlatformError::addLocation(SourceLocation where)
 {
-    locations_.push_back(SourceLocation::from(where));
+    locations_.push_back(std::move(where));
 }
 
 } // namespace platform

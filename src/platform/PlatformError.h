@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <exception>
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,12 @@ struct SourceLocation {
     std::string function; // empty when unknown
     std::uint32_t line = 0;
 
-    static SourceLocation from(const std::source_location& where);
+    // The place this is called from, when used as a default argument.
+    static SourceLocation current(const char* file = __builtin_FILE(), const char* function = __builtin_FUNCTION(),
+                                  std::uint32_t line = __builtin_LINE())
+    {
+        return {file, function, line};
+    }
 };
 
 // The one exception type through which the platform reports failures.
@@ -22,12 +26,11 @@ struct SourceLocation {
 // failure was raised at and passed through, the first one being the origin.
 class PlatformError : public std::exception {
 public:
-    explicit PlatformError(std::string text,
-                           const std::source_location& where = std::source_location::current());
+    explicit PlatformError(std::string text, SourceLocation where = SourceLocation::current());
 
     // Adds context while the error travels outwards.
     void pushText(std::string text);
-    void addLocation(const std::source_location& where = std::source_location::current());
+    void addLocation(SourceLocation where = SourceLocation::current());
 
     const std::string& topText() const { return texts_.back(); }
     const std::vector<std::string>& texts() const { return texts_; }

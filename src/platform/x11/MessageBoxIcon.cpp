@@ -93,7 +93,7 @@ IconStyle stopStyle()
 IconStyle informationStyle()
 {
     return {[](Vec p) { return circle(p, {16, 16}, 15); }, 0x1A5AA6, 0x4C9DEB, 0x1C69C4,
-            [](Vec p) { return std::min(circle(p, {16, 9.4}, 2.1), capsule(p, {16, 14.4}, {16, 23.4}, 1.85)); },
+            [](Vec p) { return std::min(circle(p, {16, 8.6}, 2.1), capsule(p, {16, 14.2}, {16, 23.4}, 1.85)); },
             0xFFFFFF};
 }
 
@@ -101,7 +101,7 @@ IconStyle exclamationStyle()
 {
     static constexpr std::array<Vec, 3> corners{Vec{16, 4.2}, Vec{28.8, 27.2}, Vec{3.2, 27.2}};
     return {[](Vec p) { return roundedPolygon(p, corners, 2.2); }, 0xB88400, 0xFFD95E, 0xF4B400,
-            [](Vec p) { return std::min(capsule(p, {16, 11.6}, {16, 19.4}, 1.75), circle(p, {16, 23.6}, 1.85)); },
+            [](Vec p) { return std::min(capsule(p, {16, 10}, {16, 17.8}, 1.75), circle(p, {16, 23.2}, 1.9)); },
             0x1B1B1B};
 }
 

@@ -25,6 +25,8 @@ struct ButtonLook {
     bool focused = false;
     bool hovered = false;
     bool pushed = false;
+
+    friend bool operator==(const ButtonLook&, const ButtonLook&) = default;
 };
 
 // The colours of a box, 0x00RRGGBB.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -25,6 +26,17 @@ int lowestBit(unsigned long mask)
     return shift;
 }
 
+// A request that fails (focus given to a window the window manager has not
+// shown yet, a window gone meanwhile) must not end the menu, as Xlib's own
+// handler would: it is told on standard error and otherwise passed over.
+int reportError(::Display* display, XErrorEvent* error)
+{
+    char text[256] = {};
+    ::XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "autoplay: X request %d failed: %s\n", error->request_code, text);
+    return 0;
+}
+
 } // namespace
 
 X11Display& X11Display::instance()
@@ -40,6 +52,7 @@ X11Display::X11Display()
         const char* name = std::getenv("DISPLAY");
         throw PlatformError(std::string("Cannot open the display \"") + (name ? name : "") + "\"");
     }
+    ::XSetErrorHandler(reportError);
     screen_ = DefaultScreen(display_);
     root_ = RootWindow(display_, screen_);
     visual_ = DefaultVisual(display_, screen_);
