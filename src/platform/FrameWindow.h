@@ -5,14 +5,12 @@
 #include "platform/Point.h"
 #include "platform/Rect.h"
 #include "platform/Size.h"
+#include "platform/WindowHandlers.h"
 
 #include <memory>
 #include <string>
 
 namespace platform {
-
-class MouseHandler;
-class PaintHandler;
 
 // A top-level window with a title bar, a system menu and a minimise box, of
 // a size the user cannot change. It is not visible until shown.
@@ -54,10 +52,12 @@ public:
     // frame's colour at once; the repaint follows as a paint event.
     void refresh();
 
-    void attach(PaintHandler& handler);
-    void detach(PaintHandler& handler);
-    void attach(MouseHandler& handler);
-    void detach(MouseHandler& handler);
+    void attach(PaintHandler& handler) { handlers_.attach(handler); }
+    void detach(PaintHandler& handler) { handlers_.detach(handler); }
+    void attach(MouseHandler& handler) { handlers_.attach(handler); }
+    void detach(MouseHandler& handler) { handlers_.detach(handler); }
+    // The backend passes the window's events to them.
+    const WindowHandlers& handlers() const { return handlers_; }
 
     // A context that draws straight onto the window, outside paint events.
     std::unique_ptr<GraphicsContext> openGraphics();
@@ -66,6 +66,7 @@ public:
     Impl& impl() { return *impl_; }
 
 private:
+    WindowHandlers handlers_;
     std::unique_ptr<Impl> impl_;
 };
 

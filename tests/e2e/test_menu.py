@@ -97,6 +97,8 @@ class VirtualScreen:
         self.display = None
 
     def start(self):
+        if self.process:
+            return self.display
         for number in range(150, 250):
             if os.path.exists(f"/tmp/.X11-unix/X{number}") or os.path.exists(f"/tmp/.X{number}-lock"):
                 continue
@@ -177,12 +179,26 @@ def visible_windows(window_class):
     return [int(line) for line in output.split()]
 
 
-def wait_for_window(window_class, other_than=()):
-    """The first mapped window of the class that is not one of `other_than`."""
+def wait_for_window(window_class):
+    """The first mapped window of the class."""
     def probe():
-        fresh = [window for window in visible_windows(window_class) if window not in other_than]
-        return fresh[0] if fresh else None
+        shown = visible_windows(window_class)
+        return shown[0] if shown else None
     return wait_for(probe, f"a window of class {window_class}")
+
+
+def wait_for_next_window(window_class, previous):
+    """A window of the class shown after `previous` has gone: another
+    window, or the same one once it has been seen unmapped."""
+    seen_gone = False
+
+    def probe():
+        nonlocal seen_gone
+        shown = visible_windows(window_class)
+        seen_gone = seen_gone or previous not in shown
+        fresh = [window for window in shown if window != previous or seen_gone]
+        return fresh[0] if fresh else None
+    return wait_for(probe, f"the next window of class {window_class}")
 
 
 def window_property(window, name, raw=False):
@@ -270,12 +286,10 @@ def bmp_bytes(width, height, rgb):
     return header + info + pixels
 
 
-def write_file(path, content, mode=None):
+def write_file(path, content):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as file:
         file.write(content)
-    if mode is not None:
-        os.chmod(path, mode)
 
 
 def write_definition(folder, lines):
@@ -754,8 +768,7 @@ class MessageBoxTest(MenuTestCase):
 
         # Retry with the same disc: asked again.
         press_key(box, "Return")
-        wait_for(lambda: box not in visible_windows(BOX_CLASS), "the first box to go")
-        box = wait_for_window(BOX_CLASS, other_than=(box,))
+        box = wait_for_next_window(BOX_CLASS, box)
         self.assertEqual(self.runs(), [])
 
         # The other disc is in: Retry starts the program.

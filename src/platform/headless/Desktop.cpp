@@ -49,29 +49,18 @@ void paint(FrameWindow& window, const Rect& invalid)
     const Rect clip = invalid.width() > 0 && invalid.height() > 0 ? invalid : impl.framebuffer.bounds();
     const std::unique_ptr<GraphicsContext> context = impl.openContext(clip);
     PaintEvent event{window, *context};
-    for (PaintHandler* handler : impl.paintHandlers) {
-        if (handler->paint(event))
-            break;
-    }
+    window.handlers().paint(event);
     impl.painting = false;
 }
 
 void movePointer(FrameWindow& window, Point position, std::uint32_t flags)
 {
-    const MouseMoveEvent event{window, position, flags};
-    for (MouseHandler* handler : window.impl().mouseHandlers) {
-        if (handler->move(event))
-            break;
-    }
+    window.handlers().move({window, position, flags});
 }
 
 void sendButton(FrameWindow& window, MouseButton button, MouseAction action, Point position, std::uint32_t flags)
 {
-    const MouseButtonEvent event{window, button, action, position, flags};
-    for (MouseHandler* handler : window.impl().mouseHandlers) {
-        if (handler->button(event))
-            break;
-    }
+    window.handlers().button({window, button, action, position, flags});
 }
 
 Bitmap clientPixels(FrameWindow& window)

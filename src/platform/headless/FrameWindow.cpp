@@ -111,25 +111,6 @@ void FrameWindow::refresh()
     impl_->framebuffer.fill(impl_->framebuffer.bounds(), render::pixelOf(impl_->frameBackground));
 }
 
-void FrameWindow::attach(PaintHandler& handler)
-{
-    impl_->paintHandlers.push_back(&handler);
-}
-
-void FrameWindow::detach(PaintHandler& handler)
-{
-    std::erase(impl_->paintHandlers, &handler);
-}
-
-void FrameWindow::attach(MouseHandler& handler)
-{
-    impl_->mouseHandlers.push_back(&handler);
-}
-
-void FrameWindow::detach(MouseHandler& handler)
-{
-    std::erase(impl_->mouseHandlers, &handler);
-}
 
 std::unique_ptr<GraphicsContext> FrameWindow::openGraphics()
 {

@@ -19,8 +19,6 @@ struct FrameWindow::Impl {
     Color frameBackground{255, 255, 255};
     Rect client;
     headless::WindowState state;
-    std::vector<PaintHandler*> paintHandlers;
-    std::vector<MouseHandler*> mouseHandlers;
     render::Framebuffer framebuffer{0, 0};
     std::vector<headless::DrawnText> drawnTexts;
     bool painting = false;

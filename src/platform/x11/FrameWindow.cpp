@@ -191,19 +191,12 @@ const std::array<long, 4>& FrameWindow::Impl::frameExtents()
     return extents;
 }
 
+// Focus can be given only once the window is viewable: asked for before, it
+// is given when the window is first exposed.
 void FrameWindow::Impl::takeFocus()
 {
-    ::XRaiseWindow(x.display(), window);
-    ::XSetInputFocus(x.display(), window, RevertToParent, CurrentTime);
-    XEvent activate{};
-    activate.xclient.type = ClientMessage;
-    activate.xclient.window = window;
-    activate.xclient.message_type = x.atom("_NET_ACTIVE_WINDOW");
-    activate.xclient.format = 32;
-    activate.xclient.data.l[0] = 1; // from an application
-    activate.xclient.data.l[1] = CurrentTime;
-    ::XSendEvent(x.display(), x.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &activate);
-    ::XFlush(x.display());
+    if (focusWanted && x.activate(window))
+        focusWanted = false;
 }
 
 void FrameWindow::Impl::handleEvent(const XEvent& event)
@@ -221,8 +214,7 @@ void FrameWindow::Impl::handleEvent(const XEvent& event)
         break;
     case MapNotify:
         mapped = true;
-        if (focusWanted)
-            takeFocus();
+        takeFocus();
         break;
     case UnmapNotify:
         mapped = false;
@@ -240,16 +232,14 @@ void FrameWindow::Impl::handleEvent(const XEvent& event)
 // arrived, with the union of their areas as the area that needs it.
 void FrameWindow::Impl::onExpose(const XExposeEvent& event)
 {
+    takeFocus();
     exposed = render::unite(exposed, {event.x, event.y, event.x + event.width, event.y + event.height});
     if (event.count > 0)
         return;
     x11::PresentingContext context(window, framebuffer, x.dpiY());
     context.setClip(exposed);
     PaintEvent paint{owner, context};
-    for (PaintHandler* handler : paintHandlers) {
-        if (handler->paint(paint))
-            break;
-    }
+    owner.handlers().paint(paint);
     // Whatever was asked for is shown, painted anew or not.
     framebuffer.markDirty(exposed);
     exposed = {};
@@ -277,28 +267,16 @@ void FrameWindow::Impl::onButton(const XButtonEvent& event, bool pressed)
     }
     // The flags tell the state after the event, as Windows gives them.
     const unsigned int state = pressed ? event.state | maskOf(event.button) : event.state & ~maskOf(event.button);
-    const MouseButtonEvent mouse{owner, *button, action, at, flagsOf(state)};
-    for (MouseHandler* handler : std::vector<MouseHandler*>(mouseHandlers)) {
-        if (handler->button(mouse))
-            break;
-    }
-    if (!pressed && pressedButton == event.button) {
-        const MouseButtonEvent click{owner, *button, MouseAction::click, at, flagsOf(state)};
-        for (MouseHandler* handler : std::vector<MouseHandler*>(mouseHandlers)) {
-            if (handler->button(click))
-                break;
-        }
-    }
+    owner.handlers().button({owner, *button, action, at, flagsOf(state)});
+    // A press and a release of the same button also make a click.
+    if (!pressed && pressedButton == event.button)
+        owner.handlers().button({owner, *button, MouseAction::click, at, flagsOf(state)});
     pressedButton = pressed ? event.button : 0;
 }
 
 void FrameWindow::Impl::onMotion(const XMotionEvent& event)
 {
-    const MouseMoveEvent mouse{owner, {event.x, event.y}, flagsOf(event.state)};
-    for (MouseHandler* handler : std::vector<MouseHandler*>(mouseHandlers)) {
-        if (handler->move(mouse))
-            break;
-    }
+    owner.handlers().move({owner, {event.x, event.y}, flagsOf(event.state)});
 }
 
 FrameWindow::FrameWindow(int identifier)
@@ -384,8 +362,7 @@ Size FrameWindow::desktopSize()
 void FrameWindow::setFocus()
 {
     impl_->focusWanted = true;
-    if (impl_->mapped)
-        impl_->takeFocus();
+    impl_->takeFocus();
 }
 
 void FrameWindow::show()
@@ -411,25 +388,6 @@ void FrameWindow::refresh()
     ::XFlush(impl.x.display());
 }
 
-void FrameWindow::attach(PaintHandler& handler)
-{
-    impl_->paintHandlers.push_back(&handler);
-}
-
-void FrameWindow::detach(PaintHandler& handler)
-{
-    std::erase(impl_->paintHandlers, &handler);
-}
-
-void FrameWindow::attach(MouseHandler& handler)
-{
-    impl_->mouseHandlers.push_back(&handler);
-}
-
-void FrameWindow::detach(MouseHandler& handler)
-{
-    std::erase(impl_->mouseHandlers, &handler);
-}
 
 std::unique_ptr<GraphicsContext> FrameWindow::openGraphics()
 {

@@ -43,8 +43,6 @@ struct FrameWindow::Impl : x11::EventTarget {
     bool mapped = false;
     bool focusWanted = false;
     Rect exposed; // the area asked for by exposures not yet painted
-    std::vector<PaintHandler*> paintHandlers;
-    std::vector<MouseHandler*> mouseHandlers;
     render::Framebuffer framebuffer{0, 0};
 
     // For telling double clicks: the last press of a button, where and when.

@@ -79,12 +79,6 @@ BoxMeasures measure(const FontMetrics& metrics, const BoxContent& content, std::
     return measures;
 }
 
-bool isViewable(::Display* display, ::Window window)
-{
-    XWindowAttributes attributes{};
-    return ::XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
-}
-
 } // namespace
 
 MessageWindow::MessageWindow(X11Display& x, ::Window owner, const std::string& caption, const std::string& text,
@@ -220,27 +214,14 @@ void MessageWindow::show()
 // box asks first; it tries again at its first exposure.
 void MessageWindow::takeFocus()
 {
-    if (focusTaken_ || !isViewable(x_.display(), window_))
-        return;
-    focusTaken_ = true;
-    ::XRaiseWindow(x_.display(), window_);
-    ::XSetInputFocus(x_.display(), window_, RevertToParent, CurrentTime);
-    XEvent activate{};
-    activate.xclient.type = ClientMessage;
-    activate.xclient.window = window_;
-    activate.xclient.message_type = x_.atom("_NET_ACTIVE_WINDOW");
-    activate.xclient.format = 32;
-    activate.xclient.data.l[0] = 1; // from an application
-    activate.xclient.data.l[1] = CurrentTime;
-    activate.xclient.data.l[2] = static_cast<long>(owner_);
-    ::XSendEvent(x_.display(), x_.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &activate);
-    ::XFlush(x_.display());
+    if (!focusTaken_)
+        focusTaken_ = x_.activate(window_, owner_);
 }
 
 // The owner had the focus before the box took it.
 void MessageWindow::giveFocusBack()
 {
-    if (focusTaken_ && owner_ && isViewable(x_.display(), owner_))
+    if (focusTaken_ && owner_ && x_.isViewable(owner_))
         ::XSetInputFocus(x_.display(), owner_, RevertToParent, CurrentTime);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ForwardingContext.h"
 #include "platform/render/SoftwareContext.h"
 #include "platform/x11/X11Display.h"
 
@@ -8,26 +9,17 @@ namespace platform::x11 {
 // Draws with the software renderer into a window's framebuffer and shows
 // what it drew on the window when it is released, so a recoloured entry
 // appears at once and nothing flickers.
-class PresentingContext final : public GraphicsContext {
+class PresentingContext final : public ForwardingContext<render::SoftwareContext> {
 public:
     PresentingContext(::Window window, render::Framebuffer& framebuffer, std::int32_t dpi)
-        : window_(window)
+        : ForwardingContext(framebuffer, dpi)
+        , window_(window)
         , framebuffer_(framebuffer)
-        , drawing_(framebuffer, dpi)
     {
     }
     ~PresentingContext() override { present(); }
     PresentingContext(const PresentingContext&) = delete;
     PresentingContext& operator=(const PresentingContext&) = delete;
-
-    void setClip(const Rect& clip) override { drawing_.setClip(clip); }
-    Color penColor() const override { return drawing_.penColor(); }
-    void setPenColor(Color color) override { drawing_.setPenColor(color); }
-    void setFillColor(Color color) override { drawing_.setFillColor(color); }
-    void setFont(const Font& font) override { drawing_.setFont(font); }
-    void fillRect(const Rect& rect) override { drawing_.fillRect(rect); }
-    void drawText(Point topLeft, const std::string& text) override { drawing_.drawText(topLeft, text); }
-    void drawBitmap(Point topLeft, const Bitmap& bitmap) override { drawing_.drawBitmap(topLeft, bitmap); }
 
     void present()
     {
@@ -39,7 +31,6 @@ public:
 private:
     ::Window window_;
     render::Framebuffer& framebuffer_;
-    render::SoftwareContext drawing_;
 };
 
 } // namespace platform::x11

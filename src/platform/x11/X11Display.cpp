@@ -194,6 +194,31 @@ void X11Display::dispatchNextEvent()
         target->second->handleEvent(event);
 }
 
+bool X11Display::isViewable(::Window window) const
+{
+    XWindowAttributes attributes{};
+    return ::XGetWindowAttributes(display_, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+bool X11Display::activate(::Window window, ::Window current)
+{
+    if (!isViewable(window))
+        return false;
+    ::XRaiseWindow(display_, window);
+    ::XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = atom("_NET_ACTIVE_WINDOW");
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = 1; // asked by an application
+    request.xclient.data.l[1] = CurrentTime;
+    request.xclient.data.l[2] = static_cast<long>(current);
+    ::XSendEvent(display_, root_, False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    ::XFlush(display_);
+    return true;
+}
+
 bool X11Display::hasWindowManager()
 {
     ::Atom type = 0;

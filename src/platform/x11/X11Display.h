@@ -60,6 +60,15 @@ public:
     bool quitRequested() const { return quitRequested_; }
     void requestQuit() { quitRequested_ = true; }
 
+    // True when the window and all its ancestors are mapped.
+    bool isViewable(::Window window) const;
+
+    // Raises the window and gives it the input focus, asking the window
+    // manager to make it the active window; `current` is the window of ours
+    // that has the focus now, if any. False, doing nothing, while the window
+    // is not viewable yet (focus given then would be an error).
+    bool activate(::Window window, ::Window current = 0);
+
     // True when a window manager that follows the desktop conventions runs.
     bool hasWindowManager();
 
