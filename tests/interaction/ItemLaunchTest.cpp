@@ -1,6 +1,11 @@
 #include "interaction/LaunchFixture.h"
 
+#include <cerrno>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Arguments = std::vector<std::string>;
 using platform::headless::messageBoxes;
@@ -150,4 +155,22 @@ TEST_F(LaunchTest, ExitOneEndsTheMenuAfterTheStart)
         EXPECT_EQ(launch(entry(std::string("Action=setup\nExit=") + c.exit + "\n")), c.status) << c.exit;
         EXPECT_EQ(runs().size(), 1u) << "started either way: " << c.exit;
     }
+}
+
+// The program is no child of the menu, so it never lingers as a zombie, and
+// it inherits none of the menu's descriptors, even one not marked to close.
+TEST_F(LaunchTest, TheProgramIsDetachedAndInheritsNoDescriptors)
+{
+    installProgram("setup");
+    const int descriptor = ::open("/dev/null", O_RDONLY); // deliberately without O_CLOEXEC
+    ASSERT_GE(descriptor, 3);
+    environment.set("AUTOPLAY_CHECK_FD", std::to_string(descriptor));
+    EXPECT_EQ(launch(entry("Action=setup\nParam=x\n")), -999);
+    const auto started = runs();
+    ::close(descriptor);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].arguments, (Arguments{"setup", "x", "descriptor closed"}));
+    errno = 0;
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "the menu has no child left to reap";
+    EXPECT_EQ(errno, ECHILD);
 }
