@@ -7,9 +7,9 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-        headless) echo "g++ cmake ninja-build pkg-config libgtest-dev libfreetype-dev libfontconfig-dev zlib1g-dev fonts-dejavu-core python3" ;;
-        x11) echo "g++ cmake ninja-build pkg-config libx11-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core" ;;
-        win32) echo "cmake ninja-build g++-mingw-w64-i686" ;;
+        headless) echo "g++ cmake ninja-build pkg-config libgtest-dev libfreetype-dev libfontconfig-dev zlib1g-dev libstb-dev fonts-dejavu-core python3" ;;
+        x11) echo "g++ cmake ninja-build pkg-config libx11-dev libfreetype-dev libfontconfig-dev libstb-dev fonts-dejavu-core" ;;
+        win32) echo "cmake ninja-build g++-mingw-w64-i686 libstb-dev" ;;
         e2e) echo "xvfb xdotool x11-utils imagemagick" ;;
         *) echo "install-deps: unknown set '$1'" >&2; exit 2 ;;
     esac

@@ -86,7 +86,7 @@ TEST(PictureLoader, RefusesOtherExtensionsNamingTheFile)
 {
     const testing_support::TempFolder folder;
     const std::string bitmap = contentOf(fixture("rgb24.bmp"));
-    for (const char* name : {"start.gif", "start.png", "start.bmp.txt", "start", "bmp", "folder.bmp/start"}) {
+    for (const char* name : {"start.gif", "start.tif", "start.bmp.txt", "start", "bmp", "folder.bmp/start"}) {
         SCOPED_TRACE(name);
         expectRefused(folder.write(name, bitmap).string(), "unknown picture format");
     }
@@ -111,3 +111,36 @@ TEST(PictureLoader, RefusesAnEmptyFileNamingIt)
 }
 
 } // namespace
+
+TEST(PictureLoader, ReadsPngAndJpeg)
+{
+    const std::string pictures = std::string(AUTOPLAY_FIXTURES) + "/pictures/";
+    const auto png = loadPicture(pictures + "rgb.png");
+    EXPECT_EQ(describe(*png), describe(fixturePicture)) << "the same picture as the bitmaps";
+
+    const auto jpeg = loadPicture(pictures + "solid.jpg");
+    ASSERT_EQ(jpeg->size(), (platform::Size{16, 16}));
+    const std::uint32_t pixel = jpeg->pixel(8, 8);
+    EXPECT_NEAR(static_cast<int>(pixel >> 16), 0x33, 6);
+    EXPECT_NEAR(static_cast<int>((pixel >> 8) & 0xFF), 0x66, 6);
+    EXPECT_NEAR(static_cast<int>(pixel & 0xFF), 0xCC, 6);
+
+    const auto halfRed = loadPicture(pictures + "half-red.png");
+    EXPECT_NEAR(static_cast<int>(halfRed->pixel(0, 0) >> 16), 128, 1) << "laid over black";
+    EXPECT_EQ(halfRed->pixel(0, 0) & 0xFFFF, 0u);
+}
+
+TEST(PictureLoader, RefusesBrokenPngAndJpegNamingThem)
+{
+    const testing_support::TempFolder folder;
+    const std::string png = contentOf(std::string(AUTOPLAY_FIXTURES) + "/pictures/rgb.png");
+    expectRefused(folder.write("cut.png", png.substr(0, png.size() / 2)).string(), "cut.png");
+    expectRefused(folder.write("text.JPG", "not a picture at all").string(), "text.JPG");
+    expectRefused(folder.write("bitmap.jpeg", contentOf(fixture("rgb24.bmp"))).string(), "bitmap.jpeg");
+    // A header that claims a huge picture is refused before anything is
+    // decoded: width and height sit at bytes 16 to 23 of a PNG.
+    std::string huge = png;
+    for (int i = 16; i < 24; ++i)
+        huge[static_cast<std::size_t>(i)] = i % 4 == 1 ? '\x7F' : '\0';
+    expectRefused(folder.write("huge.png", huge).string(), "huge.png");
+}

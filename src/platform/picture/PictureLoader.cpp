@@ -4,6 +4,7 @@
 #include "platform/PlatformError.h"
 #include "platform/TextCompare.h"
 #include "platform/picture/BmpDecoder.h"
+#include "platform/picture/StbDecoder.h"
 
 namespace platform {
 
@@ -26,10 +27,13 @@ std::string extensionOf(const std::string& path)
 std::unique_ptr<Bitmap> loadPicture(const std::string& path)
 {
     const std::string extension = extensionOf(path);
-    if (!equalIgnoringCase(extension, ".bmp") && !equalIgnoringCase(extension, ".dib"))
+    const bool bitmap = equalIgnoringCase(extension, ".bmp") || equalIgnoringCase(extension, ".dib");
+    const bool compressed = equalIgnoringCase(extension, ".png") || equalIgnoringCase(extension, ".jpg") ||
+                            equalIgnoringCase(extension, ".jpeg");
+    if (!bitmap && !compressed)
         throw PlatformError("Cannot load picture " + path + ": unknown picture format \"" + extension + "\"");
     const std::vector<std::uint8_t> bytes = readBinaryFile(path, maxPictureFileBytes);
-    return std::make_unique<Bitmap>(picture::decodeBmp(bytes, path));
+    return std::make_unique<Bitmap>(bitmap ? picture::decodeBmp(bytes, path) : picture::decodeWithStb(bytes, path));
 }
 
 } // namespace platform
