@@ -10,5 +10,10 @@ void reportFailure(const platform::PlatformError& error, std::ostream& out)
     out << "File: " << origin.file << std::endl;
     out << "Function: " << (origin.function.empty() ? "Unknown" : origin.function) << std::endl;
     out << "Line: " << origin.line << std::endl;
-    platform::showMessageBox(nullptr, error.topText(), platform::MessageButtons::ok, platform::MessageIcon::stop);
+    try {
+        platform::showMessageBox(nullptr, error.topText(), platform::MessageButtons::ok, platform::MessageIcon::stop);
+    } catch (const platform::PlatformError&) {
+        // No box can be shown (no display to show it on): the lines above are
+        // the report.
+    }
 }

@@ -79,7 +79,11 @@ void releaseButton(MenuPanel& panel)
     panel.setButtonDown(0);
     if (panel.hoverIndex() == -1)
         return;
-    const std::unique_ptr<platform::GraphicsContext> context = openEntryContext(panel);
-    redrawEntry(panel, *context, panel.hoverIndex(), panel.colorEnter());
+    {
+        // Released before the launch, which may show a message box for a
+        // while, so that the entry is seen in its new colour meanwhile.
+        const std::unique_ptr<platform::GraphicsContext> context = openEntryContext(panel);
+        redrawEntry(panel, *context, panel.hoverIndex(), panel.colorEnter());
+    }
     launchItem(panel, panel.item(panel.hoverIndex()));
 }

@@ -10,7 +10,8 @@ namespace platform {
 //  - a line is at most maxLineLength characters; the rest of a longer line
 //    comes back as the next line;
 //  - a read that reaches the end of the file gives no line, so a last line
-//    without a line break is never returned.
+//    without a line break is never returned;
+//  - a NUL byte ends the line's text, as it ends a C string.
 // Paths use the disc's conventions (backslashes, names in any letter case).
 // On Linux the bytes are decoded as Windows-1252, or taken as UTF-8 when the
 // file is valid UTF-8 holding non-ASCII bytes (a byte-order mark is dropped),

@@ -174,3 +174,13 @@ TEST_F(LaunchTest, TheProgramIsDetachedAndInheritsNoDescriptors)
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "the menu has no child left to reap";
     EXPECT_EQ(errno, ECHILD);
 }
+
+TEST_F(LaunchTest, AFolderWithTrailingBlanksIsEnteredAsOnWindows)
+{
+    installProgram("Setup/setup");
+    EXPECT_EQ(launch(entry("Action=setup\nDir=setup \n")), -999);
+    const auto started = runs();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(std::filesystem::canonical(started[0].directory), std::filesystem::canonical(disc.path() / "Setup"));
+    EXPECT_TRUE(messageBoxes().empty());
+}

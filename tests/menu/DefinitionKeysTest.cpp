@@ -245,3 +245,11 @@ TEST_F(DefinitionTest, Utf8TextIsKeptAndItsByteOrderMarkDropped)
     const auto window = read("\xEF\xBB\xBFTitle1=Caf\xC3\xA9\n");
     EXPECT_EQ(window->titleText(), "Caf\xC3\xA9 - Install Selection");
 }
+
+TEST_F(DefinitionTest, APictureNameWithTrailingBlanksIsFoundAsOnWindows)
+{
+    disc.write("start.bmp", testing_support::solidBmp(3, 2, 0));
+    const auto window = read("Background=start.bmp  \n");
+    ASSERT_NE(window->backgroundBitmap(), nullptr);
+    EXPECT_EQ(window->backgroundBitmap()->width(), 3);
+}

@@ -36,3 +36,27 @@ TEST(DiscPathTest, AnExactNameWinsOverOthersInOtherCase)
     EXPECT_EQ(resolveDiscPath("data\\Readme"), "data/README") << "several matches: the first in name order";
     EXPECT_EQ(resolveDiscPath("DATA\\readme.TXT"), "data/ReadMe.txt");
 }
+
+TEST(DiscPathTest, TrailingBlanksAndDotsAreNoPartOfAName)
+{
+    testing_support::TempFolder folder;
+    folder.write("setup/run", "");
+    testing_support::CurrentDirectory here(folder.path());
+    struct Case {
+        const char* given;
+        const char* resolved;
+    };
+    for (const Case& c : {Case{"setup \\run", "setup/run"}, Case{"SETUP.\\run  ", "setup/run"},
+                          Case{"setup\\run. .", "setup/run"}, Case{"setup\\ ", "setup/ "}}) {
+        EXPECT_EQ(resolveDiscPath(c.given), c.resolved) << c.given;
+    }
+}
+
+TEST(DiscPathTest, RealNamesWithBackslashesAreKept)
+{
+    testing_support::TempFolder folder;
+    folder.write("odd\\name/file", "");
+    const std::string real = (folder.path() / "odd\\name").string();
+    EXPECT_EQ(resolveDiscPath(real), real);
+    EXPECT_EQ(resolveDiscPath(real + "/file"), real + "/file");
+}

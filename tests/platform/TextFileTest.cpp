@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -53,6 +55,7 @@ TEST(TextFileTest, LineRules)
         {"CR LF counts once", std::string(253, 'c') + "\r\nx\n", {std::string(253, 'c'), "x"}},
         {"254 at the end without break", long254, {}},
         {"508 characters, unterminated", std::string(508, 'z'), {std::string(254, 'z')}},
+        {"a NUL byte ends the text", std::string("Exit=1\0junk\nnext\n", 17), {"Exit=1", "next"}},
     };
     testing_support::TempFolder folder;
     for (const Case& c : cases) {
@@ -105,4 +108,13 @@ TEST(TextFileTest, OpeningFindsFilesAsADiscNamesThem)
     EXPECT_FALSE(readAll(".\\Fr_FR\\autoplay.ini").opened);
     EXPECT_FALSE(readAll("missing.ini").opened);
     EXPECT_FALSE(readAll("En_US").opened) << "a folder is no text file";
+}
+
+TEST(TextFileTest, SpecialFilesAreNotOpenedAndDoNotBlock)
+{
+    testing_support::TempFolder folder;
+    const std::string pipe = (folder.path() / "autoplay.ini").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(readAll(pipe).opened) << "a named pipe with no writer would hold the menu up";
+    EXPECT_FALSE(readAll("/dev/null").opened);
 }

@@ -13,8 +13,12 @@ namespace {
 // No menu picture comes near this; a larger file is refused, not read.
 constexpr std::size_t maxPictureFileBytes = 256u * 1024u * 1024u;
 
-std::string extensionOf(const std::string& path)
+// The extension of the file the path names; trailing blanks and dots are
+// no part of a name, as on Windows.
+std::string extensionOf(std::string path)
 {
+    while (!path.empty() && (path.back() == ' ' || path.back() == '.'))
+        path.pop_back();
     const std::size_t dot = path.find_last_of('.');
     const std::size_t separator = path.find_last_of("\\/");
     if (dot == std::string::npos || (separator != std::string::npos && dot < separator))

@@ -32,13 +32,40 @@ std::optional<std::string> findIgnoringCase(const std::string& folder, const std
     return found;
 }
 
+// Windows drops the blanks and dots at the end of a name, so a disc may name
+// "setup " for the folder "setup".
+std::string withoutTrailingBlanksAndDots(const std::string& name)
+{
+    std::string trimmed = name;
+    while (!trimmed.empty() && (trimmed.back() == ' ' || trimmed.back() == '.'))
+        trimmed.pop_back();
+    return trimmed;
+}
+
+// The entry of `folder` that `component` names, as Windows would find it.
+std::optional<std::string> findComponent(const std::string& folder, const std::string& component)
+{
+    if (auto match = findIgnoringCase(folder, component))
+        return match;
+    const std::string trimmed = withoutTrailingBlanksAndDots(component);
+    if (trimmed.empty() || trimmed == component)
+        return std::nullopt;
+    if (exists(folder + trimmed))
+        return trimmed;
+    return findIgnoringCase(folder, trimmed);
+}
+
 } // namespace
 
 std::string resolveDiscPath(const std::string& path)
 {
+    // A real Linux path (the current directory, the program's own folder)
+    // may hold a backslash in a name: what exists as written is taken as is.
+    if (path.empty() || exists(path))
+        return path;
     std::string slashed = path;
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
-    if (slashed.empty() || exists(slashed))
+    if (exists(slashed))
         return slashed;
 
     std::string resolved;
@@ -49,7 +76,7 @@ std::string resolveDiscPath(const std::string& path)
         const std::string component = slashed.substr(start, end - start);
         const std::string exact = resolved + component;
         if (!missing && !component.empty() && component != "." && component != ".." && !exists(exact)) {
-            if (auto match = findIgnoringCase(resolved, component))
+            if (auto match = findComponent(resolved, component))
                 resolved += *match;
             else {
                 resolved = exact;

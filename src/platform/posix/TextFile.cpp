@@ -131,7 +131,11 @@ bool TextFile::readLine(std::string& line)
         line.clear();
         return false;
     }
-    return impl_->readLine(line);
+    const bool read = impl_->readLine(line);
+    // The Windows program's lines are C strings: a NUL byte ends them.
+    if (const std::size_t nul = line.find('\0'); nul != std::string::npos)
+        line.resize(nul);
+    return read;
 }
 
 void TextFile::close()

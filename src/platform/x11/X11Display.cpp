@@ -58,6 +58,7 @@ X11Display::X11Display()
     visual_ = DefaultVisual(display_, screen_);
     depth_ = DefaultDepth(display_, screen_);
     gc_ = ::XCreateGC(display_, root_, 0, nullptr);
+    atom("WM_DELETE_WINDOW");
     dpiY_ = readDpi();
 }
 
@@ -178,6 +179,8 @@ bool X11Display::isInput(const XEvent& event) const
     case KeyPress:
     case KeyRelease:
         return true;
+    case ClientMessage: // a close request is the user's too
+        return static_cast<::Atom>(event.xclient.data.l[0]) == atoms_.at("WM_DELETE_WINDOW");
     default:
         return false;
     }

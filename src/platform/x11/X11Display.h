@@ -51,8 +51,9 @@ public:
     // Reads and routes one event, waiting for it.
     void dispatchNextEvent();
 
-    // While a modal window is set, pointer and key events of every other
-    // window are dropped; paint and structure events still go through.
+    // While a modal window is set, pointer and key events and close requests
+    // of every other window are dropped; paint and structure events still go
+    // through.
     ::Window modalWindow() const { return modalWindow_; }
     void setModalWindow(::Window window) { modalWindow_ = window; }
 
