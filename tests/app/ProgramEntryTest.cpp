@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <sstream>
-#include <unistd.h>
 
 TEST(ProgramFolderTest, WindowsRules)
 {
@@ -68,7 +68,7 @@ TEST(ProgramFolderTest, LinuxRules)
 
 TEST(InstanceGuardTest, OneHolderAtATime)
 {
-    const std::string name = "AutoPlayInstanceTest" + std::to_string(::getpid());
+    const std::string name = "AutoPlayInstanceTest" + std::to_string(std::random_device{}());
     {
         platform::InstanceGuard first(name);
         ASSERT_EQ(first.outcome(), platform::InstanceGuard::Outcome::taken);

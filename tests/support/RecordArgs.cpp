@@ -9,15 +9,13 @@
 #include <fstream>
 #include <string>
 
-#include <fcntl.h>
-
 int main(int argc, char** argv)
 {
     const char* record = std::getenv("AUTOPLAY_RECORD");
     if (!record)
         return 1;
     const char* checked = std::getenv("AUTOPLAY_CHECK_FD");
-    const bool inherited = checked && ::fcntl(std::atoi(checked), F_GETFD) != -1;
+    const bool inherited = checked && std::filesystem::exists(std::string("/proc/self/fd/") + checked);
     std::ofstream out(record, std::ios::app);
     out << "run\n" << std::filesystem::current_path().string() << "\n";
     for (int i = 0; i < argc; ++i)
